@@ -1,0 +1,81 @@
+#include "size_sort.h"
+
+#include <utility>
+
+namespace twinpics {
+namespace {
+
+struct Lists {
+    std::vector<std::uint64_t>& sizes;
+    std::vector<std::string>& files;
+
+    void exchange(std::int32_t a, std::int32_t b) {
+        std::swap(sizes[static_cast<std::size_t>(a)], sizes[static_cast<std::size_t>(b)]);
+        std::swap(files[static_cast<std::size_t>(a)], files[static_cast<std::size_t>(b)]);
+    }
+    std::uint64_t size(std::int32_t at) const { return sizes[static_cast<std::size_t>(at)]; }
+};
+
+std::int32_t middle(std::int32_t left, std::int32_t right) {
+    return static_cast<std::int32_t>((std::int64_t{left} + right) / 2);
+}
+
+struct Split {
+    std::int32_t boundary; // where the pivot ends
+    bool allEqual;         // every entry of the range had the pivot's size
+};
+
+// Pivot on the middle entry; only sizes strictly smaller move left of it.
+Split partition(Lists& lists, std::int32_t left, std::int32_t right) {
+    const std::int32_t pivotAt = middle(left, right);
+    const std::uint64_t pivot = lists.size(pivotAt);
+    lists.exchange(pivotAt, left);
+    std::int32_t boundary = left;
+    bool allEqual = true;
+    for (std::int32_t k = left + 1; k <= right; ++k) {
+        if (lists.size(k) < pivot) {
+            ++boundary;
+            if (boundary != k)
+                lists.exchange(boundary, k);
+        }
+        allEqual = allEqual && lists.size(k) == pivot;
+    }
+    lists.exchange(left, boundary);
+    return {boundary, allEqual};
+}
+
+// On a range of one size each partition step finds nothing smaller, so all it does is move
+// the middle entry to the front and go on with the rest: do just that, in linear time.
+void settleEqualRun(Lists& lists, std::int32_t left, std::int32_t right) {
+    for (; left < right; ++left)
+        lists.exchange(middle(left, right), left);
+}
+
+void sortRange(Lists& lists, std::int32_t left, std::int32_t right) {
+    while (left < right) {
+        const Split split = partition(lists, left, right);
+        if (split.allEqual) {
+            settleEqualRun(lists, left + 1, right);
+            return;
+        }
+        // The two parts are disjoint, so the order they are sorted in changes nothing;
+        // recursing into the smaller one keeps the depth logarithmic.
+        if (split.boundary - left < right - split.boundary) {
+            sortRange(lists, left, split.boundary - 1);
+            left = split.boundary + 1;
+        } else {
+            sortRange(lists, split.boundary + 1, right);
+            right = split.boundary - 1;
+        }
+    }
+}
+
+} // namespace
+
+void quickSortRight(std::vector<std::uint64_t>& sizes, std::vector<std::string>& files,
+                    std::int32_t left, std::int32_t right) {
+    Lists lists{sizes, files};
+    sortRange(lists, left, right);
+}
+
+} // namespace twinpics
