@@ -4,6 +4,8 @@
 
 namespace twinpics {
 
-std::string FileError::reason() const { return std::strerror(code); }
+std::string FileError::reason() const {
+    return std::strerror(code);
+}
 
 } // namespace twinpics

@@ -7,12 +7,22 @@ namespace twinpics {
 
 Controller::Controller(Outlets outlets) : outlets_(outlets) {}
 
-void Controller::leftProportionally() { outlets_.leftImage.setImageScaling(ImageScaling::proportionally); }
-void Controller::leftNone() { outlets_.leftImage.setImageScaling(ImageScaling::none); }
-void Controller::rightProportionally() { outlets_.rightImage.setImageScaling(ImageScaling::proportionally); }
-void Controller::rightNone() { outlets_.rightImage.setImageScaling(ImageScaling::none); }
+void Controller::leftProportionally() {
+    outlets_.leftImage.setImageScaling(ImageScaling::proportionally);
+}
+void Controller::leftNone() {
+    outlets_.leftImage.setImageScaling(ImageScaling::none);
+}
+void Controller::rightProportionally() {
+    outlets_.rightImage.setImageScaling(ImageScaling::proportionally);
+}
+void Controller::rightNone() {
+    outlets_.rightImage.setImageScaling(ImageScaling::none);
+}
 
-void Controller::confirm(int checkboxState) { state_.conf = checkboxState == 1 ? 0 : 1; }
+void Controller::confirm(int checkboxState) {
+    state_.conf = checkboxState == 1 ? 0 : 1;
+}
 
 void Controller::quickSortRight(std::int32_t left, std::int32_t right) {
     twinpics::quickSortRight(state_.sizeArray, state_.fileArray, left, right);
@@ -22,7 +32,9 @@ void Controller::awakeFromNib() {
     outlets_.shell.observeWindowClose([this] { something(); });
 }
 
-void Controller::something() { outlets_.shell.terminate(); }
+void Controller::something() {
+    outlets_.shell.terminate();
+}
 
 bool Controller::hasPairOnDisplay() const {
     // Derived rather than tracked: a new scan replaces the lists and the end of a walk leaves

@@ -18,9 +18,13 @@ std::string homeFolder() {
 
 } // namespace
 
-void Controller::selectFolder() { scan(std::nullopt); }
+void Controller::selectFolder() {
+    scan(std::nullopt);
+}
 
-void Controller::applicationOpenFile(const std::string& path) { scan(path); }
+void Controller::applicationOpenFile(const std::string& path) {
+    scan(path);
+}
 
 // root is the path handed over by the desktop, or nothing to ask for it in the chooser.
 void Controller::scan(const std::optional<std::string>& root) {

@@ -33,12 +33,13 @@ Split partition(Lists& lists, std::int32_t left, std::int32_t right) {
     std::int32_t boundary = left;
     bool allEqual = true;
     for (std::int32_t k = left + 1; k <= right; ++k) {
-        if (lists.size(k) < pivot) {
+        const std::uint64_t size = lists.size(k);
+        allEqual = allEqual && size == pivot;
+        if (size < pivot) {
             ++boundary;
             if (boundary != k)
                 lists.exchange(boundary, k);
         }
-        allEqual = allEqual && lists.size(k) == pivot;
     }
     lists.exchange(left, boundary);
     return {boundary, allEqual};
