@@ -35,11 +35,15 @@ DisplayImage decodeImageFile(const QString& path, ImageSizing sizing) {
     const qint64 filePixels =
         fileSize.isValid() ? qint64(fileSize.width()) * fileSize.height() : 0;
     if (filePixels > maxDecodedPixels) {
-        if (!reader.supportsOption(QImageIOHandler::ScaledSize))
+        // Decoders that scale while decoding (JPEG) do it by halves: ask for an exact half,
+        // quarter or eighth, so that no larger copy is ever made.
+        int denominator = 2;
+        while (denominator <= 8 && filePixels / (qint64(denominator) * denominator) > maxDecodedPixels)
+            denominator *= 2;
+        if (denominator > 8 || !reader.supportsOption(QImageIOHandler::ScaledSize))
             return {};
-        const double factor = std::sqrt(double(maxDecodedPixels) / double(filePixels));
-        reader.setScaledSize(QSize(std::max(1, int(fileSize.width() * factor)),
-                                   std::max(1, int(fileSize.height() * factor))));
+        reader.setScaledSize(QSize(std::max(1, fileSize.width() / denominator),
+                                   std::max(1, fileSize.height() / denominator)));
     }
 
     QImage image = reader.read();
