@@ -154,7 +154,7 @@ void SingleInstanceTest::badMessagesAreDropped() {
     clock.start();
     QVERIFY(droppedWithoutAnswer(valid.left(valid.size() / 2),
                                  SingleInstance::timeoutMilliseconds + 2000));
-    QVERIFY(clock.elapsed() >= SingleInstance::timeoutMilliseconds - 100);
+    QVERIFY(clock.elapsed() >= SingleInstance::timeoutMilliseconds * 9 / 10); // a coarse timer
     QCOMPARE(received.count(), 0);
 
     // The instance still takes a good message, sent in pieces.
