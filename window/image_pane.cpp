@@ -12,7 +12,7 @@ namespace twinpics {
 ImagePane::ImagePane(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setBackgroundRole(QPalette::Base);
+    setBackgroundRole(QPalette::Dark); // a neutral backdrop that frames light and dark images
     setAutoFillBackground(true);
 }
 
