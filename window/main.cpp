@@ -7,6 +7,8 @@
 int main(int argc, char** argv) {
     // QApplication takes its own options (-platform, -style, ...) out of argc and argv.
     QApplication app(argc, argv);
+    // The icon is compiled into the twinpics_window library, which is static.
+    Q_INIT_RESOURCE(twinpics);
     QApplication::setApplicationName("twinpics");
     QApplication::setApplicationDisplayName("Twinpics");
     QApplication::setApplicationVersion(TWINPICS_VERSION);
