@@ -7,7 +7,17 @@ set -euo pipefail
 folder=${1:-demo}
 command -v convert >/dev/null || { echo "make-demo.sh: ImageMagick's convert is missing" >&2; exit 1; }
 
-rm -rf -- "$folder"
+# Only a folder this script made (it holds the marker) is replaced; anything else is kept.
+marker=.twinpics-demo
+if [ -e "$folder" ]; then
+    if [ ! -e "$folder/$marker" ] && [ -n "$(ls -A -- "$folder" 2>/dev/null)" ]; then
+        echo "make-demo.sh: $folder exists and is not a demo folder; not touching it" >&2
+        exit 1
+    fi
+    rm -rf -- "$folder"
+fi
+mkdir -p -- "$folder"
+touch -- "$folder/$marker"
 mkdir -p -- "$folder/Holiday 2024/picked" "$folder/Family" "$folder/Backup/old phone" \
   "$folder/Wallpapers"
 
@@ -43,5 +53,5 @@ cp -- "$folder/Family/rose.png" "$folder/Backup/old phone/rose.png"
 # Looks like a copy, but is not: the same picture saved again at another quality.
 convert "$folder/Holiday 2024/beach.jpg" -quality 70 "$folder/Backup/beach.jpg"
 
-echo "Made $(find "$folder" -type f | wc -l) pictures in $folder" \
+echo "Made $(find "$folder" -type f ! -name "$marker" | wc -l) pictures in $folder" \
   "($(find "$folder" -name '*.jpg' | wc -l) JPEG, $(find "$folder" -name '*.png' | wc -l) PNG)"

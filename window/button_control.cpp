@@ -4,6 +4,8 @@
 
 namespace twinpics {
 
-void ButtonControl::setEnabled(bool enabled) { button_.setEnabled(enabled); }
+void ButtonControl::setEnabled(bool enabled) {
+    button_.setEnabled(enabled);
+}
 
 } // namespace twinpics

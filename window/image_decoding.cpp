@@ -12,8 +12,12 @@ constexpr double metersPerInch = 0.0254;
 constexpr int allocationLimitMegabytes = 4 * maxDecodedPixels / (1024 * 1024) + 16;
 
 // What Qt puts on an image whose file records no resolution.
-int defaultDotsPerMeterX() { return QImage(1, 1, QImage::Format_Mono).dotsPerMeterX(); }
-int defaultDotsPerMeterY() { return QImage(1, 1, QImage::Format_Mono).dotsPerMeterY(); }
+int defaultDotsPerMeterX() {
+    return QImage(1, 1, QImage::Format_Mono).dotsPerMeterX();
+}
+int defaultDotsPerMeterY() {
+    return QImage(1, 1, QImage::Format_Mono).dotsPerMeterY();
+}
 
 } // namespace
 
@@ -32,13 +36,13 @@ DisplayImage decodeImageFile(const QString& path, ImageSizing sizing) {
     reader.setAllocationLimit(allocationLimitMegabytes);
     // The header alone tells the size; a huge image is decoded scaled down, or not at all.
     const QSize fileSize = reader.size();
-    const qint64 filePixels =
-        fileSize.isValid() ? qint64(fileSize.width()) * fileSize.height() : 0;
+    const qint64 filePixels = fileSize.isValid() ? qint64(fileSize.width()) * fileSize.height() : 0;
     if (filePixels > maxDecodedPixels) {
         // Decoders that scale while decoding (JPEG) do it by halves: ask for an exact half,
         // quarter or eighth, so that no larger copy is ever made.
         int denominator = 2;
-        while (denominator <= 8 && filePixels / (qint64(denominator) * denominator) > maxDecodedPixels)
+        while (denominator <= 8 &&
+               filePixels / (qint64(denominator) * denominator) > maxDecodedPixels)
             denominator *= 2;
         if (denominator > 8 || !reader.supportsOption(QImageIOHandler::ScaledSize))
             return {};
@@ -53,7 +57,8 @@ DisplayImage decodeImageFile(const QString& path, ImageSizing sizing) {
     // The size in pixels of the file, after the rotation the file records.
     QSizeF pixelSize = image.size();
     if (filePixels > maxDecodedPixels) {
-        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        const bool turned =
+            reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
         pixelSize = turned ? QSizeF(fileSize.height(), fileSize.width()) : QSizeF(fileSize);
     }
 

@@ -23,10 +23,9 @@ void ImagePane::showImageFile(const std::string& fullPath, ImageSizing sizing) {
 void ImagePane::display(DisplayImage image) {
     image_ = image.isNull() ? DisplayImage{} : std::move(image);
     cache_ = QPixmap();
-    setToolTip(hasImage() ? tr("%1 × %2 pixels")
-                                .arg(image_.pixels.width())
-                                .arg(image_.pixels.height())
-                          : QString());
+    setToolTip(hasImage()
+                   ? tr("%1 × %2 pixels").arg(image_.pixels.width()).arg(image_.pixels.height())
+                   : QString());
     update();
 }
 
@@ -52,8 +51,12 @@ QRectF ImagePane::imageRect() const {
     return {topLeft, drawn};
 }
 
-QSize ImagePane::sizeHint() const { return {320, 240}; }
-QSize ImagePane::minimumSizeHint() const { return {120, 90}; }
+QSize ImagePane::sizeHint() const {
+    return {320, 240};
+}
+QSize ImagePane::minimumSizeHint() const {
+    return {120, 90};
+}
 
 void ImagePane::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);

@@ -3,8 +3,8 @@
 #include "controls.h"
 #include "image_decoding.h"
 
-#include <QPixmap>
 #include <QFrame>
+#include <QPixmap>
 
 namespace twinpics {
 

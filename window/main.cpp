@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Twinpics");
     QApplication::setApplicationVersion(TWINPICS_VERSION);
     QApplication::setDesktopFileName("io.github.twinpics.Twinpics");
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        "io.github.twinpics.Twinpics", QIcon(":/icons/io.github.twinpics.Twinpics.svg")));
+    QApplication::setWindowIcon(QIcon::fromTheme("io.github.twinpics.Twinpics",
+                                                 QIcon(":/icons/io.github.twinpics.Twinpics.svg")));
 
     twinpics::Application application(twinpics::pathArguments(argc, argv));
     return application.exec();

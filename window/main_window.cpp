@@ -46,11 +46,11 @@ std::unique_ptr<Ui::ReviewWindow> loadInterface(QMainWindow& window) {
 MainWindow::MainWindow(Desktop* desktop, QWidget* parent)
     : QMainWindow(parent), ui_(loadInterface(*this)),
       qtDesktop_(desktop != nullptr ? nullptr : std::make_unique<QtDesktop>(this)),
-      desktop_(desktop != nullptr ? *desktop : *qtDesktop_),
-      shell_(new QtShell(*this)), fileNumber_(*ui_->fileNumber), imageType_(*ui_->imageType),
-      left_(*ui_->left), leftPath_(*ui_->leftPath), maxNumber_(*ui_->maxNumber),
-      open_(*ui_->open), progressView_(*ui_->progressView), right_(*ui_->right),
-      rightPath_(*ui_->rightPath), skipTheRope_(*ui_->skipTheRope),
+      desktop_(desktop != nullptr ? *desktop : *qtDesktop_), shell_(new QtShell(*this)),
+      fileNumber_(*ui_->fileNumber), imageType_(*ui_->imageType), left_(*ui_->left),
+      leftPath_(*ui_->leftPath), maxNumber_(*ui_->maxNumber), open_(*ui_->open),
+      progressView_(*ui_->progressView), right_(*ui_->right), rightPath_(*ui_->rightPath),
+      skipTheRope_(*ui_->skipTheRope),
       controller_(std::make_unique<Controller>(Outlets{
           fileNumber_, imageType_, left_, *ui_->leftImage, leftPath_, maxNumber_, open_,
           progressView_, right_, *ui_->rightImage, rightPath_, skipTheRope_, desktop_, *shell_})),
@@ -67,19 +67,25 @@ MainWindow::~MainWindow() = default;
 // Every control and its action, in one place.
 void MainWindow::wireControls() {
     Ui::ReviewWindow& ui = *ui_;
-    connect(ui.open, &QPushButton::clicked, this, [this] { act([&] { controller_->selectFolder(); }); });
-    connect(ui.left, &QPushButton::clicked, this, [this] { act([&] { controller_->deleteLeftImage(); }); });
-    connect(ui.right, &QPushButton::clicked, this, [this] { act([&] { controller_->deleteRightImage(); }); });
-    connect(ui.skipTheRope, &QPushButton::clicked, this, [this] { act([&] { controller_->skip(); }); });
+    connect(ui.open, &QPushButton::clicked, this,
+            [this] { act([&] { controller_->selectFolder(); }); });
+    connect(ui.left, &QPushButton::clicked, this,
+            [this] { act([&] { controller_->deleteLeftImage(); }); });
+    connect(ui.right, &QPushButton::clicked, this,
+            [this] { act([&] { controller_->deleteRightImage(); }); });
+    connect(ui.skipTheRope, &QPushButton::clicked, this,
+            [this] { act([&] { controller_->skip(); }); });
     // clicked comes after the checkbox has flipped; its state is 1 when on.
     connect(ui.confirmation, &QCheckBox::clicked, this,
             [this](bool checked) { act([&] { controller_->confirm(checked ? 1 : 0); }); });
     connect(ui.leftProportionally, &QRadioButton::clicked, this,
             [this] { act([&] { controller_->leftProportionally(); }); });
-    connect(ui.leftNone, &QRadioButton::clicked, this, [this] { act([&] { controller_->leftNone(); }); });
+    connect(ui.leftNone, &QRadioButton::clicked, this,
+            [this] { act([&] { controller_->leftNone(); }); });
     connect(ui.rightProportionally, &QRadioButton::clicked, this,
             [this] { act([&] { controller_->rightProportionally(); }); });
-    connect(ui.rightNone, &QRadioButton::clicked, this, [this] { act([&] { controller_->rightNone(); }); });
+    connect(ui.rightNone, &QRadioButton::clicked, this,
+            [this] { act([&] { controller_->rightNone(); }); });
     // imageType sends nothing: a scan reads its selected item when it starts.
 
     auto* quit = new QAction(tr("Quit"), this);
@@ -101,9 +107,13 @@ bool MainWindow::readyForRequests() const {
     return !acting_ && QApplication::activeModalWidget() == nullptr;
 }
 
-void MainWindow::openPath(std::string path) { openRequests_->add(std::move(path)); }
+void MainWindow::openPath(std::string path) {
+    openRequests_->add(std::move(path));
+}
 
-std::size_t MainWindow::pendingOpenRequests() const { return openRequests_->pending(); }
+std::size_t MainWindow::pendingOpenRequests() const {
+    return openRequests_->pending();
+}
 
 void MainWindow::bringToFront() {
     if (isMinimized())

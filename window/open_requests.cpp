@@ -17,7 +17,9 @@ void OpenRequests::add(std::string path) {
     schedule();
 }
 
-void OpenRequests::schedule() { scheduleIn(0); }
+void OpenRequests::schedule() {
+    scheduleIn(0);
+}
 
 void OpenRequests::scheduleIn(int milliseconds) {
     if (scheduled_ || paths_.empty())

@@ -7,7 +7,9 @@
 
 namespace twinpics {
 
-ProgressControl::ProgressControl(QProgressBar& bar) : bar_(bar) { bar_.setRange(0, 100); }
+ProgressControl::ProgressControl(QProgressBar& bar) : bar_(bar) {
+    bar_.setRange(0, 100);
+}
 
 void ProgressControl::setDoubleValue(double percent) {
     if (!std::isfinite(percent))

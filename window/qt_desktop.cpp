@@ -10,7 +10,9 @@ namespace twinpics {
 namespace {
 
 // Paths are bytes; the alert's texts may hold them, so they are decoded as file names.
-QString text(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+QString text(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
 } // namespace
 
@@ -41,7 +43,9 @@ std::optional<std::string> QtDesktop::chooseFolder(const std::string& title,
     return QFile::encodeName(folder).toStdString();
 }
 
-void QtDesktop::beep() { QApplication::beep(); }
+void QtDesktop::beep() {
+    QApplication::beep();
+}
 
 void QtDesktop::reportFailure(const std::string& title, const std::string& message) {
     QMessageBox box(QMessageBox::Warning, text(title), text(message), QMessageBox::Ok, window_);

@@ -16,7 +16,9 @@ void QtShell::observeWindowClose(std::function<void()> handler) {
 
 // Ends the event loop without closing windows again: QCoreApplication::quit() would send the
 // window another close, and with it another notice.
-void QtShell::terminate() { QCoreApplication::exit(0); }
+void QtShell::terminate() {
+    QCoreApplication::exit(0);
+}
 
 bool QtShell::eventFilter(QObject* watched, QEvent* event) {
     // Only spontaneous closes and close() calls on the review window itself reach here; the

@@ -133,7 +133,9 @@ bool SingleInstance::listen() {
     return false;
 }
 
-bool SingleInstance::isListening() const { return server_ != nullptr && server_->isListening(); }
+bool SingleInstance::isListening() const {
+    return server_ != nullptr && server_->isListening();
+}
 
 void SingleInstance::accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
@@ -147,13 +149,13 @@ void SingleInstance::accept() {
 }
 
 void SingleInstance::read(QLocalSocket* socket) {
-    if (socket->state() != QLocalSocket::ConnectedState &&
-        socket->bytesAvailable() == 0)
+    if (socket->state() != QLocalSocket::ConnectedState && socket->bytesAvailable() == 0)
         return;
     QByteArray message = socket->property(bufferProperty).toByteArray();
     message.append(socket->read(maxMessageBytes + 1 - message.size()));
     QList<QByteArray> paths;
-    const Parse result = message.size() > maxMessageBytes ? Parse::malformed : parse(message, paths);
+    const Parse result =
+        message.size() > maxMessageBytes ? Parse::malformed : parse(message, paths);
     switch (result) {
     case Parse::incomplete:
         socket->setProperty(bufferProperty, message);

@@ -73,9 +73,11 @@ void ImageViewTest::anUndecodableFileLeavesTheViewEmpty() {
 
     ImagePane pane;
     pane.resize(200, 200);
-    pane.showImageFile(QFile::encodeName(tree.path("good.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("good.png")).toStdString(),
+                       ImageSizing::pixelSize);
     QVERIFY(pane.hasImage());
-    pane.showImageFile(QFile::encodeName(tree.path("bad.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("bad.png")).toStdString(),
+                       ImageSizing::pixelSize);
     QVERIFY(!pane.hasImage());
     pane.grab(); // paints without an image
 }
@@ -89,13 +91,15 @@ void ImageViewTest::proportionallyShrinksToFitAndNeverEnlarges() {
     pane.resize(300, 300);
     QCOMPARE(pane.imageScaling(), ImageScaling::proportionally);
 
-    pane.showImageFile(QFile::encodeName(tree.path("big.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("big.png")).toStdString(),
+                       ImageSizing::pixelSize);
     QCOMPARE(pane.imageRect(), QRectF(0, 75, 300, 150));
     const QImage drawn = pane.grab().toImage();
     QCOMPARE(QColor(drawn.pixel(150, 150)), QColor(Qt::red));
     QVERIFY(QColor(drawn.pixel(150, 20)) != QColor(Qt::red)); // above the image
 
-    pane.showImageFile(QFile::encodeName(tree.path("small.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("small.png")).toStdString(),
+                       ImageSizing::pixelSize);
     QCOMPARE(pane.imageRect(), QRectF(125, 130, 50, 40));
 }
 
@@ -105,7 +109,8 @@ void ImageViewTest::noneDrawsAtOwnSizeCentredAndCutOff() {
     ImagePane pane;
     pane.setFrameStyle(QFrame::NoFrame);
     pane.resize(300, 300);
-    pane.showImageFile(QFile::encodeName(tree.path("big.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("big.png")).toStdString(),
+                       ImageSizing::pixelSize);
     pane.setImageScaling(ImageScaling::none);
     QCOMPARE(pane.imageRect(), QRectF(-450, -150, 1200, 600));
     const QImage drawn = pane.grab().toImage();
@@ -146,7 +151,8 @@ void ImageViewTest::aHugePngIsRefusedAtOnce() {
     clock.start();
     ImagePane pane;
     pane.resize(400, 400);
-    pane.showImageFile(QFile::encodeName(tree.path("huge.png")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("huge.png")).toStdString(),
+                       ImageSizing::pixelSize);
     pane.grab();
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!pane.hasImage());
@@ -159,7 +165,8 @@ void ImageViewTest::aHugeJpegIsDecodedScaledDown() {
     clock.start();
     ImagePane pane;
     pane.resize(400, 400);
-    pane.showImageFile(QFile::encodeName(tree.path("huge.jpg")).toStdString(), ImageSizing::pixelSize);
+    pane.showImageFile(QFile::encodeName(tree.path("huge.jpg")).toStdString(),
+                       ImageSizing::pixelSize);
     QVERIFY(pane.hasImage());
     QCOMPARE(pane.imageSize(), QSizeF(20000, 20000));
     pane.grab();

@@ -89,14 +89,14 @@ bool identicalFiles(const TempTree& tree, const QString& a, const QString& b) {
 
 } // namespace
 
-#define EXPECT_BUTTONS(fixture, openOn, reviewOn)                                            \
-    do {                                                                                     \
-        QCOMPARE((fixture).ui.open->isEnabled(), openOn);                                    \
-        QCOMPARE((fixture).ui.left->isEnabled(), reviewOn);                                  \
-        QCOMPARE((fixture).ui.right->isEnabled(), reviewOn);                                 \
-        QCOMPARE((fixture).ui.skipTheRope->isEnabled(), reviewOn);                           \
-        /* the review buttons are enabled exactly while a pair of this scan is shown */      \
-        QCOMPARE((fixture).window.controller().hasPairOnDisplay(), reviewOn);                \
+#define EXPECT_BUTTONS(fixture, openOn, reviewOn)                                                  \
+    do {                                                                                           \
+        QCOMPARE((fixture).ui.open->isEnabled(), openOn);                                          \
+        QCOMPARE((fixture).ui.left->isEnabled(), reviewOn);                                        \
+        QCOMPARE((fixture).ui.right->isEnabled(), reviewOn);                                       \
+        QCOMPARE((fixture).ui.skipTheRope->isEnabled(), reviewOn);                                 \
+        /* the review buttons are enabled exactly while a pair of this scan is shown */            \
+        QCOMPARE((fixture).window.controller().hasPairOnDisplay(), reviewOn);                      \
     } while (false)
 
 class ReviewWindowTest : public QObject {
@@ -132,9 +132,9 @@ void ReviewWindowTest::initTestCase() {
 void ReviewWindowTest::theInterfaceDescription() {
     Fixture f;
     QCOMPARE(f.window.objectName(), QString("window"));
-    const QStringList outlets = {"open", "imageType", "left", "right", "skipTheRope",
-                                 "leftImage", "rightImage", "leftPath", "rightPath",
-                                 "fileNumber", "maxNumber", "progressView"};
+    const QStringList outlets = {"open",        "imageType",  "left",       "right",
+                                 "skipTheRope", "leftImage",  "rightImage", "leftPath",
+                                 "rightPath",   "fileNumber", "maxNumber",  "progressView"};
     for (const QString& name : outlets)
         QVERIFY2(f.window.findChild<QWidget*>(name) != nullptr, qPrintable(name));
     QCOMPARE(f.ui.imageType->count(), 4);
@@ -370,7 +370,9 @@ void ReviewWindowTest::theKeyboardAnswersAndFocusNeverSitsOnADelete() {
         QWidget* focused = QApplication::focusWidget();
         QVERIFY(focused != f.ui.left && focused != f.ui.right);
     }
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(f.ui.left), static_cast<QAbstractButton*>(f.ui.right), static_cast<QAbstractButton*>(f.ui.skipTheRope)})
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(f.ui.left), static_cast<QAbstractButton*>(f.ui.right),
+          static_cast<QAbstractButton*>(f.ui.skipTheRope)})
         QVERIFY2(button->toolTip().contains("Alt+"), qPrintable(button->objectName()));
     QVERIFY(f.ui.open->toolTip().contains("Ctrl+O"));
     QVERIFY(f.ui.confirmation->toolTip().contains("Alt+A"));
@@ -399,7 +401,8 @@ void ReviewWindowTest::theKeyboardAnswersAndFocusNeverSitsOnADelete() {
     QCOMPARE(f.desktop.alerts, 0);
 
     // Plain keys delete nothing.
-    for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Delete, Qt::Key_L, Qt::Key_R})
+    for (int key :
+         {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Delete, Qt::Key_L, Qt::Key_R})
         QTest::keyClick(&f.window, Qt::Key(key));
     QVERIFY(tree.exists(p1));
 }

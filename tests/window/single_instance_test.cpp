@@ -136,7 +136,8 @@ void SingleInstanceTest::badMessagesAreDropped() {
 
     QVERIFY(droppedWithoutAnswer("GET / HTTP/1.0\r\n\r\n", 2000));
     // A path longer than any path.
-    QByteArray tooLong = SingleInstance::encode({QByteArray(SingleInstance::maxPathBytes + 1, 'a')});
+    QByteArray tooLong =
+        SingleInstance::encode({QByteArray(SingleInstance::maxPathBytes + 1, 'a')});
     QVERIFY(droppedWithoutAnswer(tooLong, 2000));
     // More paths than allowed, announced in the count.
     QByteArray tooMany = SingleInstance::encode({});
@@ -177,7 +178,7 @@ void SingleInstanceTest::aSocketLeftByAnEndedInstanceIsReplaced() {
     ::unlink(path.constData());
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     QVERIFY(fd >= 0);
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
     QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);

@@ -14,13 +14,21 @@
 
 namespace twinpics::test {
 
-TempTree::TempTree() { QVERIFY(dir_.isValid()); }
+TempTree::TempTree() {
+    QVERIFY(dir_.isValid());
+}
 
-std::string TempTree::rootBytes() const { return QFile::encodeName(root()).toStdString(); }
+std::string TempTree::rootBytes() const {
+    return QFile::encodeName(root()).toStdString();
+}
 
-QString TempTree::path(const QString& relative) const { return dir_.filePath(relative); }
+QString TempTree::path(const QString& relative) const {
+    return dir_.filePath(relative);
+}
 
-bool TempTree::exists(const QString& relative) const { return QFile::exists(path(relative)); }
+bool TempTree::exists(const QString& relative) const {
+    return QFile::exists(path(relative));
+}
 
 void TempTree::makeParent(const QString& relative) const {
     QDir().mkpath(QFileInfo(path(relative)).absolutePath());
@@ -74,7 +82,9 @@ void answerNextModal(std::function<void(QWidget*)> answer, int timeoutMs) {
     timer->start(10);
 }
 
-bool modalAnswered() { return answered; }
+bool modalAnswered() {
+    return answered;
+}
 
 void clickMessageBoxButton(QWidget* dialog, const QString& text) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
