@@ -9,7 +9,10 @@ namespace twinpics {
 namespace {
 
 constexpr double metersPerInch = 0.0254;
-constexpr int allocationLimitMegabytes = 4 * maxDecodedPixels / (1024 * 1024) + 16;
+// Four bytes a pixel, and some room for the decoder's own buffers.
+constexpr int megabytesFor(qint64 pixels) {
+    return int(4 * pixels / (1024 * 1024) + 16);
+}
 
 // What Qt puts on an image whose file records no resolution.
 int defaultDotsPerMeterX() {
@@ -33,21 +36,31 @@ double recordedDpi(int dotsPerMeter, int defaultDotsPerMeter) {
 DisplayImage decodeImageFile(const QString& path, ImageSizing sizing) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    reader.setAllocationLimit(allocationLimitMegabytes);
+    reader.setAllocationLimit(megabytesFor(maxDecodedPixels));
     // The header alone tells the size; a huge image is decoded scaled down, or not at all.
     const QSize fileSize = reader.size();
     const qint64 filePixels = fileSize.isValid() ? qint64(fileSize.width()) * fileSize.height() : 0;
     if (filePixels > maxDecodedPixels) {
-        // Decoders that scale while decoding (JPEG) do it by halves: ask for an exact half,
-        // quarter or eighth, so that no larger copy is ever made.
-        int denominator = 2;
-        while (denominator <= 8 &&
-               filePixels / (qint64(denominator) * denominator) > maxDecodedPixels)
-            denominator *= 2;
-        if (denominator > 8 || !reader.supportsOption(QImageIOHandler::ScaledSize))
-            return {};
-        reader.setScaledSize(QSize(std::max(1, fileSize.width() / denominator),
-                                   std::max(1, fileSize.height() / denominator)));
+        int denominator = 0;
+        if (reader.format() == "jpeg") {
+            // libjpeg scales while decoding, by halves: ask for an exact half, quarter or
+            // eighth, so that no larger copy is ever made.
+            for (int d = 2; d <= 8 && denominator == 0; d *= 2)
+                if (filePixels / (qint64(d) * d) <= maxDecodedPixels)
+                    denominator = d;
+        }
+        if (denominator != 0) {
+            reader.setScaledSize(QSize(std::max(1, fileSize.width() / denominator),
+                                       std::max(1, fileSize.height() / denominator)));
+        } else if (filePixels <= maxFullyDecodedPixels) {
+            // Other formats decode whole and are then scaled down to what is kept.
+            reader.setAllocationLimit(megabytesFor(maxFullyDecodedPixels));
+            const double factor = std::sqrt(double(maxDecodedPixels) / double(filePixels));
+            reader.setScaledSize(QSize(std::max(1, int(fileSize.width() * factor)),
+                                       std::max(1, int(fileSize.height() * factor))));
+        } else {
+            return {}; // too large to decode in a moment: the view stays empty
+        }
     }
 
     QImage image = reader.read();

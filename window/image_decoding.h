@@ -17,9 +17,11 @@ struct DisplayImage {
     bool isNull() const { return pixels.isNull() || size.isEmpty(); }
 };
 
-// The most pixels decoded for one display: larger images are decoded scaled down where the
-// format allows it (JPEG), and not at all where it does not.
+// The most pixels kept for one display (6000 × 6000). A larger JPEG is decoded scaled down
+// by libjpeg; a larger image of another format is decoded whole and scaled down if it has at
+// most maxFullyDecodedPixels (a moment's work), and not decoded at all beyond that.
 inline constexpr qint64 maxDecodedPixels = 36'000'000;
+inline constexpr qint64 maxFullyDecodedPixels = 100'000'000;
 
 // The resolution, in dots per inch, that a decoded image records along one axis: 72 when
 // the file records none (Qt then leaves its own default on the image).

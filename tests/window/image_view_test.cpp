@@ -24,6 +24,7 @@ private Q_SLOTS:
     void scalingStaysForLaterImages();
     void aHugePngIsRefusedAtOnce();
     void aHugeJpegIsDecodedScaledDown();
+    void aLargePngIsDecodedAndScaledDown();
 };
 
 void ImageViewTest::pixelSizeIgnoresTheRecordedResolution() {
@@ -175,6 +176,22 @@ void ImageViewTest::aHugeJpegIsDecodedScaledDown() {
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     const DisplayImage decoded = decodeImageFile(tree.path("huge.jpg"), ImageSizing::pixelSize);
     QVERIFY(qint64(decoded.pixels.width()) * decoded.pixels.height() <= maxDecodedPixels);
+}
+
+// 80 million pixels: more than is kept, few enough to decode whole.
+void ImageViewTest::aLargePngIsDecodedAndScaledDown() {
+    TempTree tree;
+    QImage image(10000, 8000, QImage::Format_Mono);
+    image.fill(1);
+    QVERIFY(image.save(tree.path("large.png"), "PNG"));
+    QElapsedTimer clock;
+    clock.start();
+    const DisplayImage decoded = decodeImageFile(tree.path("large.png"), ImageSizing::pixelSize);
+    QVERIFY(!decoded.isNull());
+    QCOMPARE(decoded.size, QSizeF(10000, 8000));
+    QVERIFY(qint64(decoded.pixels.width()) * decoded.pixels.height() <= maxDecodedPixels);
+    QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
+    qInfo() << "decoded in" << clock.elapsed() << "ms to" << decoded.pixels.size();
 }
 
 QTEST_MAIN(ImageViewTest)
