@@ -3,9 +3,9 @@ BUILD ?= build
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 BUILD_PACKAGES := cmake make g++ pkg-config libgtest-dev libgmock-dev \
-	qt6-base-dev qt6-image-formats-plugins libgl-dev
+	qt6-base-dev qt6-image-formats-plugins libqt6svg6 libgl-dev desktop-file-utils appstream
 RUN_PACKAGES := qt6-wayland
-DEMO_PACKAGES := imagemagick xvfb xauth xdotool
+DEMO_PACKAGES := imagemagick fonts-dejavu-core xvfb xdotool
 
 .PHONY: all build test run demo screenshot format clean
 

@@ -10,7 +10,7 @@ namespace twinpics {
 class MainWindow;
 class SingleInstance;
 
-// The shell around the review window (spec Part 2.2): hands a second launch's paths to the
+// The shell around the review window: hands a second launch's paths to the
 // running instance, or builds the window, shows it, and delivers the launch's paths to it
 // once it is up.
 class Application {

@@ -1,5 +1,5 @@
 // The review window on Qt's offscreen platform, driven through its real controls: the
-// control states of a walk (spec Part 2.1), deletion with and without the question, the
+// control states of a walk, deletion with and without the question, the
 // scaling choices, the keyboard, and the open-file requests.
 #include "main_window.h"
 #include "ui_review_window.h"

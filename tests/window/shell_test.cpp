@@ -1,4 +1,4 @@
-// The application shell (spec Part 2.2): the launch's paths reach the window in order once
+// The application shell: the launch's paths reach the window in order once
 // it is up; closing another window does not end the application; closing the review window
 // does, at once, deleting nothing.
 #include "application.h"
