@@ -17,7 +17,7 @@ std::size_t sequenceLength(std::string_view text) {
     if (lead < 0x80)
         return 1;
     std::size_t length = 0;
-    unsigned char low = 0x80;  // the bounds of the second byte
+    unsigned char low = 0x80; // the bounds of the second byte
     unsigned char high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;

@@ -18,22 +18,22 @@ namespace twinpics::walk::hooks {
 using Visit = std::function<void(std::string_view)>;
 
 // The real functions, reached by ld's __real_ names.
-void realListTree(const std::string& root, const Visit& visit) asm(
-    "__real_" TWINPICS_LIST_TREE_SYMBOL);
-std::optional<std::uint64_t> realFileSize(const std::string& path) asm(
-    "__real_" TWINPICS_FILE_SIZE_SYMBOL);
+void realListTree(const std::string& root,
+                  const Visit& visit) asm("__real_" TWINPICS_LIST_TREE_SYMBOL);
+std::optional<std::uint64_t>
+realFileSize(const std::string& path) asm("__real_" TWINPICS_FILE_SIZE_SYMBOL);
 void realQuickSortRight(std::vector<std::uint64_t>& sizes, std::vector<std::string>& files,
-                        std::int32_t left, std::int32_t right) asm(
-    "__real_" TWINPICS_QUICK_SORT_RIGHT_SYMBOL);
+                        std::int32_t left,
+                        std::int32_t right) asm("__real_" TWINPICS_QUICK_SORT_RIGHT_SYMBOL);
 
 // The wrappers, which the scan's calls reach instead.
-void wrappedListTree(const std::string& root, const Visit& visit) asm(
-    "__wrap_" TWINPICS_LIST_TREE_SYMBOL);
-std::optional<std::uint64_t> wrappedFileSize(const std::string& path) asm(
-    "__wrap_" TWINPICS_FILE_SIZE_SYMBOL);
+void wrappedListTree(const std::string& root,
+                     const Visit& visit) asm("__wrap_" TWINPICS_LIST_TREE_SYMBOL);
+std::optional<std::uint64_t>
+wrappedFileSize(const std::string& path) asm("__wrap_" TWINPICS_FILE_SIZE_SYMBOL);
 void wrappedQuickSortRight(std::vector<std::uint64_t>& sizes, std::vector<std::string>& files,
-                           std::int32_t left, std::int32_t right) asm(
-    "__wrap_" TWINPICS_QUICK_SORT_RIGHT_SYMBOL);
+                           std::int32_t left,
+                           std::int32_t right) asm("__wrap_" TWINPICS_QUICK_SORT_RIGHT_SYMBOL);
 
 void wrappedListTree(const std::string& root, const Visit& visit) {
     PhaseRecord& record = phaseRecord();
@@ -67,13 +67,17 @@ void wrappedQuickSortRight(std::vector<std::uint64_t>& sizes, std::vector<std::s
 } // namespace twinpics::walk::hooks
 
 namespace twinpics::walk {
-bool phaseHooksLinked() { return true; }
+bool phaseHooksLinked() {
+    return true;
+}
 } // namespace twinpics::walk
 
 #else
 
 namespace twinpics::walk {
-bool phaseHooksLinked() { return false; }
+bool phaseHooksLinked() {
+    return false;
+}
 } // namespace twinpics::walk
 
 #endif

@@ -130,8 +130,8 @@ public:
             flush();
     }
     void flush() {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) !=
-                                    buffer_.size())
+        if (!buffer_.empty() &&
+            std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size())
             failed_ = true;
         buffer_.clear();
     }
@@ -286,8 +286,7 @@ int walk(const Arguments& arguments) {
     const Clock::time_point end = Clock::now();
     printer.flush();
     if (std::fflush(stdout) != 0 || printer.failed()) {
-        std::fprintf(stderr, "twinpics-walk: writing the pairs failed: %s\n",
-                     std::strerror(errno));
+        std::fprintf(stderr, "twinpics-walk: writing the pairs failed: %s\n", std::strerror(errno));
         return exitFault;
     }
 
@@ -317,7 +316,8 @@ int walk(const Arguments& arguments) {
     printSpan("searching", observed.searchStart, end,
               "   (all comparisons, from the end of the sort to the end of the walk)");
     printSpan("total", start, end);
-    std::fprintf(stderr, "%-22s %10llu\n", "beeps", static_cast<unsigned long long>(observed.beeps));
+    std::fprintf(stderr, "%-22s %10llu\n", "beeps",
+                 static_cast<unsigned long long>(observed.beeps));
 
     if (observed.unpairedWrites != 0 || observed.alerts != 0 || observed.choosers != 0 ||
         observed.beeps != 1) {

@@ -19,7 +19,9 @@ struct Case {
 };
 
 // Names the case in test names and messages instead of dumping its bytes.
-void PrintTo(const Case& row, std::ostream* out) { *out << row.what; }
+void PrintTo(const Case& row, std::ostream* out) {
+    *out << row.what;
+}
 
 class EscapePath : public testing::TestWithParam<Case> {};
 
