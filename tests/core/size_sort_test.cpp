@@ -66,6 +66,18 @@ TEST(SizeSort, SortsALongRunOfOneSize) {
     EXPECT_EQ(paths[0], std::to_string((count - 1) / 2));
 }
 
+// A long run of one size beside a single larger file: the partition steps peel one entry
+// at a time off the run, which must not cost a pass over the run each.
+TEST(SizeSort, SortsALongRunBesideALargerSize) {
+    const std::size_t count = 1'000'000;
+    std::vector<std::uint64_t> sizes(count, 42);
+    sizes[count / 3] = 43;
+    auto paths = numbered(count);
+    quickSortRight(sizes, paths, 0, static_cast<std::int32_t>(count) - 1);
+    EXPECT_TRUE(std::is_sorted(sizes.begin(), sizes.end()));
+    EXPECT_EQ(paths.back(), std::to_string(count / 3));
+}
+
 // Paths must travel with their sizes whatever the mix of runs and distinct sizes.
 TEST(SizeSort, KeepsEachPathBesideItsSize) {
     std::vector<std::uint64_t> sizes;
@@ -120,6 +132,10 @@ TEST(SizeSort, LeavesTheOrderOfThePlainQuicksort) {
         std::vector<std::uint64_t> sizes;
         for (std::size_t k = 0; k < count; ++k)
             sizes.push_back(next() % distinct);
+        if (count > 0 && round % 3 == 0) { // one run with a lone larger or smaller size
+            std::fill(sizes.begin(), sizes.end(), 5);
+            sizes[next() % count] = 4 + 2 * (next() % 2);
+        }
         auto paths = numbered(count);
         auto expectedSizes = sizes;
         auto expectedPaths = paths;
