@@ -12,6 +12,9 @@ namespace twinpics {
 namespace {
 
 constexpr std::size_t blockSize = 256 * 1024;
+// Files of one size mostly differ early (headers, the first scan lines), so a short first
+// read settles most comparisons without the cost of a full block.
+constexpr std::size_t firstBlockSize = 4 * 1024;
 
 class OpenFile {
 public:
@@ -72,9 +75,9 @@ Sameness compareBlocks(const OpenFile& first, const OpenFile& second) {
     static const auto buffers = std::make_unique<std::array<char, 2 * blockSize>>();
     char* firstBlock = buffers->data();
     char* secondBlock = firstBlock + blockSize;
-    for (;;) {
-        const ssize_t firstCount = first.readBlock(firstBlock, blockSize);
-        const ssize_t secondCount = second.readBlock(secondBlock, blockSize);
+    for (std::size_t size = firstBlockSize;; size = blockSize) {
+        const ssize_t firstCount = first.readBlock(firstBlock, size);
+        const ssize_t secondCount = second.readBlock(secondBlock, size);
         if (firstCount < 0 || secondCount < 0)
             return Sameness::unreadable;
         if (firstCount != secondCount ||
