@@ -5,6 +5,7 @@
 #include "qt_shell.h"
 #include "ui_review_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -67,31 +68,28 @@ MainWindow::~MainWindow() = default;
 // Every control and its action, in one place.
 void MainWindow::wireControls() {
     Ui::ReviewWindow& ui = *ui_;
-    connect(ui.open, &QPushButton::clicked, this,
-            [this] { act([&] { controller_->selectFolder(); }); });
-    connect(ui.left, &QPushButton::clicked, this,
-            [this] { act([&] { controller_->deleteLeftImage(); }); });
-    connect(ui.right, &QPushButton::clicked, this,
-            [this] { act([&] { controller_->deleteRightImage(); }); });
-    connect(ui.skipTheRope, &QPushButton::clicked, this,
-            [this] { act([&] { controller_->skip(); }); });
+    wire(ui.open, &Controller::selectFolder);
+    wire(ui.left, &Controller::deleteLeftImage);
+    wire(ui.right, &Controller::deleteRightImage);
+    wire(ui.skipTheRope, &Controller::skip);
     // clicked comes after the checkbox has flipped; its state is 1 when on.
     connect(ui.confirmation, &QCheckBox::clicked, this,
             [this](bool checked) { act([&] { controller_->confirm(checked ? 1 : 0); }); });
-    connect(ui.leftProportionally, &QRadioButton::clicked, this,
-            [this] { act([&] { controller_->leftProportionally(); }); });
-    connect(ui.leftNone, &QRadioButton::clicked, this,
-            [this] { act([&] { controller_->leftNone(); }); });
-    connect(ui.rightProportionally, &QRadioButton::clicked, this,
-            [this] { act([&] { controller_->rightProportionally(); }); });
-    connect(ui.rightNone, &QRadioButton::clicked, this,
-            [this] { act([&] { controller_->rightNone(); }); });
+    wire(ui.leftProportionally, &Controller::leftProportionally);
+    wire(ui.leftNone, &Controller::leftNone);
+    wire(ui.rightProportionally, &Controller::rightProportionally);
+    wire(ui.rightNone, &Controller::rightNone);
     // imageType sends nothing: a scan reads its selected item when it starts.
 
     auto* quit = new QAction(tr("Quit"), this);
     quit->setShortcuts(QKeySequence::Quit);
     addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::wire(QAbstractButton* control, void (Controller::*action)()) {
+    connect(control, &QAbstractButton::clicked, this,
+            [this, action] { act([&] { (*controller_.*action)(); }); });
 }
 
 template <typename Action> void MainWindow::act(Action action) {

@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+class QAbstractButton;
+
 #include <memory>
 #include <string>
 
@@ -49,6 +51,8 @@ protected:
 
 private:
     void wireControls();
+    // Sends action to the Controller each time control is clicked.
+    void wire(QAbstractButton* control, void (Controller::*action)());
     // Runs one of the Controller's actions; open-file requests wait until it is over.
     template <typename Action> void act(Action action);
     bool readyForRequests() const;
