@@ -4,7 +4,6 @@
 #include "file_services.h"
 #include "file_tree.h"
 #include "paths.h"
-#include "size_sort.h"
 
 #include <cstdlib>
 
